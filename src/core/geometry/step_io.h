@@ -1,0 +1,74 @@
+#pragma once
+// How a step evaluator reads the inputs of its step and writes the outputs.
+//
+// Only the index of a slot is used: the procedure code decides which table it names. Results
+// are computed into temporary records and stored through StepIo, so that an output record
+// changes only in its geometric fields and its check state, a failed result keeps its last
+// coordinates, and a result that is not finite (an overflow) never reaches the tables.
+
+#include <cstdint>
+#include <span>
+
+#include "figure/figure.h"
+#include "platform/alerts.h"
+
+namespace zm {
+
+class StepIo {
+ public:
+  StepIo(Figure& fig, Alerts& alerts, int step)
+      : fig_(fig), alerts_(alerts), in_(fig.StepIn[step]), out_(fig.StepOut[step]) {}
+
+  Figure& fig() { return fig_; }
+  Alerts& alerts() { return alerts_; }
+
+  // Input records by slot (1 ... 5). An index outside the table reads entry 0, which is invalid.
+  const PointRec& Point(int slot) const { return fig_.Points[in_[slot].index]; }
+  const LineRec& Line(int slot) const { return fig_.Lines[in_[slot].index]; }
+  const CircleRec& Circle(int slot) const { return fig_.Circles[in_[slot].index]; }
+  const NumberRec& Number(int slot) const { return fig_.Numbers[in_[slot].index]; }
+
+  // Stores a result in output slot `slot`: its geometric fields and check -1 when it is valid
+  // and finite, otherwise only check 0. A slot that names no entry (such as the unused second
+  // output of a perpendicular) drops the result, so entry 0 of a table is never written.
+  void Store(int slot, const PointRec& result);
+  void Store(int slot, const LineRec& result);
+  void Store(int slot, const CircleRec& result);
+
+  // The two solutions of one step into output slots 1 and 2: both, or neither.
+  void StoreBoth(const PointRec& first, const PointRec& second);
+  void StoreBoth(const LineRec& first, const LineRec& second);
+
+ private:
+  Figure& fig_;
+  Alerts& alerts_;
+  const StepSlots& in_;
+  const StepSlots& out_;
+};
+
+// True when no record has check state 0.
+template <class... Rec>
+bool AllValid(const Rec&... records) {
+  return ((records.check != kInvalid) && ...);
+}
+
+// A temporary point at `at` with the given check state (an end of a line taken as a point).
+inline PointRec PointAt(Vec2 at, std::int16_t check) {
+  PointRec p;
+  p.x = at.x;
+  p.y = at.y;
+  p.check = check;
+  return p;
+}
+
+// One entry of an evaluator's dispatch table: a packed procedure code and its computation.
+struct StepProc {
+  std::uint64_t code;
+  void (*eval)(StepIo& io);
+};
+
+// Evaluates `step` by the entry of `procs` that carries the step's code. A code the table does
+// not list changes nothing.
+void RunStep(std::span<const StepProc> procs, Figure& fig, Alerts& alerts, int step);
+
+}  // namespace zm

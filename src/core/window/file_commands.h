@@ -1,0 +1,18 @@
+#pragma once
+// What the load and save commands do once the file dialog has returned a path.
+
+#include <string>
+
+#include "text/figure_file.h"
+#include "window/app.h"
+
+namespace zm {
+
+// CurrentFile := path; the figure is emptied to the standard capacity and read; labels are
+// rebuilt; the steps are recomputed as a full redraw does and the snapshot is taken.
+FileStatus LoadFigure(App& app, const std::string& path);
+
+// CurrentFile := path; labels are rebuilt and the figure is written.
+FileStatus SaveFigure(App& app, const std::string& path);
+
+}  // namespace zm
