@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "cli/null_surface.h"
 #include "cli/scripted_shell.h"
 #include "figure/recompute.h"
 #include "window/file_commands.h"
@@ -31,7 +32,8 @@ void ReportAllocations(benchmark::State& state, long before) {
 
 void BM_RecomputeAll(benchmark::State& state) {
   zm::ScriptedShell shell;
-  zm::App app(shell);
+  zm::NullSurface surface;
+  zm::App app(shell, surface);
   LoadBenchFigure(app, state);
   const long before = allocations;
   for (auto _ : state) {
@@ -44,7 +46,8 @@ BENCHMARK(BM_RecomputeAll);
 
 void BM_MarkDependenciesAndRecomputeAll(benchmark::State& state) {
   zm::ScriptedShell shell;
-  zm::App app(shell);
+  zm::NullSurface surface;
+  zm::App app(shell, surface);
   LoadBenchFigure(app, state);
   const long before = allocations;
   for (auto _ : state) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/null_surface.h"
 #include "cli/scripted_shell.h"
 #include "figure/recompute.h"
 #include "text/labels.h"
@@ -169,7 +170,8 @@ constexpr Example kExamples[] = {
 int Run(const std::string& dir) {
   for (const Example& example : kExamples) {
     ScriptedShell shell;
-    App app(shell);
+    NullSurface surface;
+    App app(shell, surface);
     ExampleBuilder builder(app);
     example.build(builder);
     RebuildLabels(app.fig);

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "cli/null_surface.h"
 #include "cli/scripted_shell.h"
 #include "text/report.h"
 #include "window/file_commands.h"
@@ -32,7 +33,8 @@ bool Load(App& app, const std::string& path, std::ostream& err) {
 
 int Report(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   ScriptedShell shell(&err);
-  App app(shell);
+  NullSurface surface;
+  App app(shell, surface);
   if (!Load(app, args[0], err)) return kExitUnusable;
   out << WithLfLineEnds(ReportText(app.fig, app.CurrentFile));
   return kExitDone;
@@ -40,7 +42,8 @@ int Report(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 int Save(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
   ScriptedShell shell(&err);
-  App app(shell);
+  NullSurface surface;
+  App app(shell, surface);
   if (!Load(app, args[0], err)) return kExitUnusable;
   return SaveFigure(app, args[1]) == FileStatus::kDone ? kExitDone : kExitUnusable;
 }

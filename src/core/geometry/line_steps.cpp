@@ -51,9 +51,9 @@ void Bisector(StepIo& io) {
 }
 
 // Both tangents start at the point and run away from the circle. With (dx, dy) from the point
-// to the centre and root the tangent length, each direction is -root (dx, dy) plus r times
-// (dx, dy) turned by 90 degrees, so its line keeps the distance r from the centre; the first
-// touches on the right of the way to the centre, the second on the left.
+// to the centre and root the tangent length, the directions are -root (dx, dy) plus and minus
+// r (-dy, dx): the line through the point along either keeps the distance r from the centre.
+// The first touches on the right of the way to the centre, the second on the left.
 void TangentsFromPoint(StepIo& io) {
   const PointRec& p = io.Point(1);
   const CircleRec& c = io.Circle(2);

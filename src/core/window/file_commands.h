@@ -4,7 +4,7 @@
 #include <string>
 
 #include "text/figure_file.h"
-#include "window/app.h"
+#include "figure/app.h"
 
 namespace zm {
 
