@@ -87,7 +87,8 @@ const std::vector<NumberCase> kNumberCases = {
     {"cosine", "NCOS", {Num(60)}, 0.5},
     {"sine of an invalid number", "NSIN", {Invalid(Num(30))}, kGone},
     {"tangent", "NTAN", {Num(45)}, 1},
-    {"tangent at 88.5 (rounded to 88)", "NTAN", {Num(88.5)}, std::tan(88.5 * kPi / 180), 1e-6},
+    {"tangent at 88.5 (rounded to 88)", "NTAN", {Num(88.5)}, std::tan(88 * kPi / 180), 1e-6},
+    {"tangent at 30.4 (rounded to 30)", "NTAN", {Num(30.4)}, std::tan(30 * kPi / 180), 1e-12},
     {"tangent at 91", "NTAN", {Num(91)}, std::tan(91 * kPi / 180), 1e-6},
     {"tangent of an invalid number keeps its value", "NTAN", {Invalid(Num(45))}, kGone},
 };

@@ -69,9 +69,22 @@ constexpr std::uint64_t PackCode(std::string_view code) {
 // A packed value that no table entry has: the code holds a character outside ASCII.
 inline constexpr std::uint64_t kUnpackableCode = ~std::uint64_t{0};
 
+// A procedure code keeps its packed form and its first letter from the moment it is assigned:
+// the recomputation loop dispatches on them for every step of every pass.
 class ProcCode : public FixedText<5> {
  public:
-  std::uint64_t Packed() const {
+  void Assign(std::string_view utf8) {
+    FixedText<5>::Assign(utf8);
+    packed_ = Pack();
+    firstLetter_ = FindFirstLetter();
+  }
+
+  std::uint64_t Packed() const { return packed_; }
+  // First character after leading blanks, 0 for an empty code.
+  char32_t FirstLetter() const { return firstLetter_; }
+
+ private:
+  std::uint64_t Pack() const {
     std::uint64_t packed = 0;
     for (int i = 0, n = TrimmedLength(); i < n; ++i) {
       if (At(i) > 0x7F) return kUnpackableCode;
@@ -79,12 +92,14 @@ class ProcCode : public FixedText<5> {
     }
     return packed;
   }
-  // First character after leading blanks, 0 for an empty code.
-  char32_t FirstLetter() const {
+  char32_t FindFirstLetter() const {
     for (int i = 0; i < kWidth; ++i)
       if (At(i) != U' ') return At(i);
     return 0;
   }
+
+  std::uint64_t packed_ = 0;
+  char32_t firstLetter_ = 0;
 };
 
 }  // namespace zm

@@ -2,6 +2,7 @@
 
 #include "geometry/evaluators.h"
 #include "geometry/primitives.h"
+#include "geometry/step_io.h"
 
 namespace zm {
 
@@ -41,14 +42,6 @@ struct NumberProc {
   std::uint64_t code;
   Measure measure;
 };
-
-PointRec PointAt(Vec2 at, std::int16_t check) {
-  PointRec p;
-  p.x = at.x;
-  p.y = at.y;
-  p.check = check;
-  return p;
-}
 
 PointRec CentreOf(const CircleRec& c) {
   PointRec centre;
@@ -193,7 +186,6 @@ void FunctionOfDegrees(const Inputs& in, Alerts&, NumberRec& result) {
 
 double Sine(double radians) { return std::sin(radians); }
 double Cosine(double radians) { return std::cos(radians); }
-double TangentOfRadians(double radians) { return std::tan(radians); }
 
 // The nearest integer, halves to the even one.
 double RoundHalfEven(double t) {
@@ -201,19 +193,22 @@ double RoundHalfEven(double t) {
   return std::round(t);
 }
 
-void Tangent(const Inputs& in, Alerts& alerts, NumberRec& result) {
+// The angle is first taken to the nearest whole degree; within half a degree of a multiple of
+// 90 (0 included) the tangent is not measured.
+void Tangent(const Inputs& in, Alerts&, NumberRec& result) {
   const NumberRec& t = in.Number(1);
   if (t.check == kInvalid) {
     result.check = kInvalid;
     return;
   }
-  // Within half a degree of a multiple of 90 (0 included) the tangent is not measured.
-  if (std::fmod(RoundHalfEven(t.value), 90) == 0) {
+  const double degrees = RoundHalfEven(t.value);
+  if (std::fmod(degrees, 90) == 0) {
     result.value = 0;
     result.check = kInvalid;
     return;
   }
-  FunctionOfDegrees<TangentOfRadians>(in, alerts, result);
+  result.value = std::tan(degrees * kPi / 180);
+  result.check = kValid;
 }
 
 constexpr NumberProc kNumberProcs[] = {
