@@ -1,15 +1,15 @@
 #include "figure/modes.h"
 
+#include "figure/short_text.h"
+
 #include <array>
 
 namespace zm {
 
 namespace {
 
-constexpr std::string_view kTitle = "Zomeda / Win";
-constexpr int kVersionMajor = 0;
-constexpr int kVersionMinor = 2;
-constexpr int kVersionRevision = 4;
+// The program title and its version, major.minor.revision.
+constexpr std::string_view kTitleAndVersion = "Zomeda / Win 0.2.4";
 
 // Names of modes 1 ... 28, shown in status panel 1.
 constexpr std::array<std::string_view, 29> kModeNames = {
@@ -55,18 +55,22 @@ void PopMode(App& app) {
 
 std::int16_t CurrentMode(const App& app) { return app.ModeStack[static_cast<std::size_t>(app.ModeTop)]; }
 
-std::string ModeName(Alerts& alerts, std::int16_t mode) {
+std::string_view ModeName(Alerts& alerts, std::int16_t mode) {
   if (mode >= 1 && mode < static_cast<int>(kModeNames.size()))
-    return std::string(kModeNames[static_cast<std::size_t>(mode)]);
+    return kModeNames[static_cast<std::size_t>(mode)];
   alerts.Beep();
-  return std::string(kUnnamedMode);
+  return kUnnamedMode;
 }
 
 void RefreshStatus(App& app) {
   Shell& shell = app.shell;
-  const std::string file = FileNamePart(app.CurrentFile);
-  shell.SetCaption("[" + file + "] " + std::string(kTitle) + " " + std::to_string(kVersionMajor) + "." +
-                   std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision));
+  const std::string_view file = FileNamePart(app.CurrentFile);
+  ShortText<512> caption;  // a file name has at most 255 bytes
+  caption.Append("[");
+  caption.Append(file);
+  caption.Append("] ");
+  caption.Append(kTitleAndVersion);
+  shell.SetCaption(caption.View());
   shell.SetStatusPanel(1, ModeName(shell, CurrentMode(app)));
   shell.SetStatusPanel(2, file);
   const bool locus = app.LocusSW != kFalse;
@@ -77,8 +81,8 @@ void RefreshStatus(App& app) {
   shell.SetMenuChecked("mnuOAxis", app.AxisSW != 0);
 }
 
-std::string FileNamePart(std::string_view path) { return std::string(path.substr(FileNameStart(path))); }
+std::string_view FileNamePart(std::string_view path) { return path.substr(FileNameStart(path)); }
 
-std::string DirectoryPart(std::string_view path) { return std::string(path.substr(0, FileNameStart(path))); }
+std::string_view DirectoryPart(std::string_view path) { return path.substr(0, FileNameStart(path)); }
 
 }  // namespace zm

@@ -3,7 +3,6 @@
 // locus switch in the caption, the status panels and the menu ticks.
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "figure/app.h"
@@ -29,13 +28,14 @@ void PopMode(App& app);
 std::int16_t CurrentMode(const App& app);
 
 // The name shown in status panel 1; "________" with a beep for a number without a name.
-std::string ModeName(Alerts& alerts, std::int16_t mode);
+std::string_view ModeName(Alerts& alerts, std::int16_t mode);
 
 // Caption, status panels 1 to 3 and the ticks of mnuLocusOn, mnuLocusOff, mnuOchrDisp, mnuOAxis.
+// Runs on every push and pop, so twice in every drag step: it builds its texts without the heap.
 void RefreshStatus(App& app);
 
 // The part of a path after its last ":", "\" or "/", and the part up to it.
-std::string FileNamePart(std::string_view path);
-std::string DirectoryPart(std::string_view path);
+std::string_view FileNamePart(std::string_view path);
+std::string_view DirectoryPart(std::string_view path);
 
 }  // namespace zm

@@ -1,5 +1,6 @@
 #include "text/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -16,59 +17,76 @@ constexpr int kFixedLowest = -4;
 constexpr int kFixedHighest = kSignificantDigits - 1;
 
 // The exponent part "E+05", "E-123": a sign and at least two digits.
-void AppendExponent(std::string& out, int exponent) {
-  out += 'E';
-  out += exponent < 0 ? '-' : '+';
+void AppendExponent(NumberChars& out, int exponent) {
+  out.Append("E");
+  out.Append(exponent < 0 ? "-" : "+");
   const int magnitude = std::abs(exponent);
-  if (magnitude < 10) out += '0';
-  out += std::to_string(magnitude);
+  char digits[8];
+  const auto end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+  if (magnitude < 10) out.Append("0");
+  out.Append(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
 }  // namespace
 
-std::string NumberText(double x) {
+NumberChars NumberTextChars(double x) {
+  NumberChars out;
   // Nothing the program stores should be non-finite, but the text must still say what it is.
-  if (std::isnan(x)) return " NaN";
-  if (std::isinf(x)) return x < 0 ? "-Inf" : " Inf";
+  if (std::isnan(x)) {
+    out.Append(" NaN");
+    return out;
+  }
+  if (std::isinf(x)) {
+    out.Append(x < 0 ? "-Inf" : " Inf");
+    return out;
+  }
   // Negative zero shows as zero.
-  if (x == 0) return " 0";
+  if (x == 0) {
+    out.Append(" 0");
+    return out;
+  }
 
   // to_chars is locale-independent and rounds correctly: "d.dddddddddddddde+XX".
   char buffer[32];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
                                     std::chars_format::scientific, kSignificantDigits - 1);
-  std::string digits(1, buffer[0]);
-  digits.append(buffer + 2, buffer + 1 + kSignificantDigits);
+  char digitChars[kSignificantDigits];
+  digitChars[0] = buffer[0];
+  std::copy(buffer + 2, buffer + 1 + kSignificantDigits, digitChars + 1);
+  std::size_t digitCount = kSignificantDigits;
+  while (digitCount > 1 && digitChars[digitCount - 1] == '0') --digitCount;
+  const std::string_view digits(digitChars, digitCount);
   int exponent = 0;
   const char* exponentStart = buffer + 2 + kSignificantDigits;  // after the 'e'
   if (*exponentStart == '+') ++exponentStart;
   std::from_chars(exponentStart, result.ptr, exponent);
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
-  std::string out(1, x < 0 ? '-' : ' ');
+  out.Append(x < 0 ? "-" : " ");
   if (exponent < kFixedLowest || exponent > kFixedHighest) {
-    out += digits[0];
+    out.Append(digits.substr(0, 1));
     if (digits.size() > 1) {
-      out += '.';
-      out.append(digits, 1);
+      out.Append(".");
+      out.Append(digits.substr(1));
     }
     AppendExponent(out, exponent);
   } else if (exponent < 0) {
-    out += '.';
-    out.append(static_cast<std::size_t>(-exponent - 1), '0');
-    out += digits;
+    out.Append(".");
+    out.Append(static_cast<std::size_t>(-exponent - 1), '0');
+    out.Append(digits);
   } else {
     const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
     if (digits.size() <= integerDigits) {
-      out += digits;
-      out.append(integerDigits - digits.size(), '0');
+      out.Append(digits);
+      out.Append(integerDigits - digits.size(), '0');
     } else {
-      out.append(digits, 0, integerDigits);
-      out += '.';
-      out.append(digits, integerDigits);
+      out.Append(digits.substr(0, integerDigits));
+      out.Append(".");
+      out.Append(digits.substr(integerDigits));
     }
   }
   return out;
 }
+
+std::string NumberText(double x) { return std::string(NumberTextChars(x).View()); }
 
 }  // namespace zm

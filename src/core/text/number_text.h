@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "figure/short_text.h"
+
 namespace zm {
 
 // At most 15 significant digits, trailing zeros and a bare point removed, a leading blank for
@@ -10,5 +12,9 @@ namespace zm {
 // exponent form with "E", a sign and at least two digits for very large and very small
 // magnitudes (" 1E+20", " 1.5E-07"). Integers give " 5", "-1".
 std::string NumberText(double x);
+
+// The same text in a fixed buffer, for texts printed on every drag step.
+using NumberChars = ShortText<32>;
+NumberChars NumberTextChars(double x);
 
 }  // namespace zm

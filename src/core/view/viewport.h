@@ -15,6 +15,10 @@ Vec2 ToWorld(const App& app, PixelPoint pixel);
 // A world length measured along x, in pixels (circle radii).
 double ToPixelLength(const App& app, double worldLength);
 
+// True while the client area shows nothing (minimised, or a scale that left no finite view):
+// there is then nothing to draw, and the mapping sends everything to the top-left corner.
+bool ViewIsEmpty(const App& app);
+
 // mnuZoomIn, mnuZoomOut, mnuZoomDefault: change dp, SetScreen, Redraw. Zooming in below
 // dp 0.0001 shows "そろそろ限界ですので,元の画面に戻します" and returns to 0.05.
 void ZoomIn(App& app);
