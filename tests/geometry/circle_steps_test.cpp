@@ -19,7 +19,7 @@ constexpr std::nullopt_t kGone = std::nullopt;  // invalid, stale centre and rad
 struct CircleCase {
   const char* what;
   const char* code;
-  std::vector<ObjSpec> inputs;
+  std::vector<ObjInput> inputs;
   std::optional<CircleWant> want;
 };
 

@@ -42,7 +42,7 @@ LineWant From(Vec2 start, Vec2 d) { return {start, {start.x + d.x, start.y + d.y
 struct LineCase {
   const char* what;
   const char* code;
-  std::vector<ObjSpec> inputs;
+  std::vector<ObjInput> inputs;
   std::vector<std::optional<LineWant>> want;  // one entry per output line
 };
 
@@ -116,7 +116,7 @@ TEST(EvalLineStep, ComputesOutputLines) {
 
 struct FootCase {
   const char* what;
-  std::vector<ObjSpec> inputs;
+  std::vector<ObjInput> inputs;
   std::optional<LineWant> line;
   std::optional<Vec2> foot;
 };

@@ -17,13 +17,13 @@ constexpr std::nullopt_t kGone = std::nullopt;  // invalid, stale value kept
 struct NumberCase {
   const char* what;
   const char* code;
-  std::vector<ObjSpec> inputs;
+  std::vector<ObjInput> inputs;
   std::optional<double> want;
   double tol = 1e-9;
 };
 
 // A line through (x, y) at `degrees` to the x axis, of length 1.
-ObjSpec LnAt(double x, double y, double degrees) {
+ObjInput LnAt(double x, double y, double degrees) {
   const double t = degrees * kPi / 180;
   return Ln(x, y, x + std::cos(t), y + std::sin(t));
 }

@@ -16,7 +16,7 @@ constexpr std::nullopt_t kGone = std::nullopt;  // invalid, stale place kept
 struct PointCase {
   const char* what;
   const char* code;
-  std::vector<ObjSpec> inputs;
+  std::vector<ObjInput> inputs;
   std::optional<Vec2> want;
   double tol = 1e-9;
 };
@@ -102,7 +102,7 @@ TEST(EvalPointStep, ComputesOneOutputPoint) {
 struct CrossingCase {
   const char* what;
   const char* code;
-  std::vector<ObjSpec> inputs;
+  std::vector<ObjInput> inputs;
   std::int16_t flagBefore;
   std::optional<Vec2> recorded1, recorded2;  // the outputs as last drawn, when set
   std::optional<Vec2> want1, want2;

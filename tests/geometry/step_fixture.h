@@ -19,22 +19,22 @@ namespace zm {
 
 // An input object: its kind, up to four values (x y, or end1 end2, or centre radius, or value)
 // and its check state.
-struct ObjSpec {
+struct ObjInput {
   std::int16_t kind = kPoint;
   double v[4] = {};
   std::int16_t check = kValid;
 };
 
-inline ObjSpec Pt(double x, double y) { return {kPoint, {x, y}}; }
-inline ObjSpec Num(double value) { return {kNumber, {value}}; }
-inline ObjSpec Ln(double x1, double y1, double x2, double y2) { return {kLine, {x1, y1, x2, y2}}; }
-inline ObjSpec Circ(double x, double y, double r) { return {kCircle, {x, y, r}}; }
+inline ObjInput Pt(double x, double y) { return {kPoint, {x, y}}; }
+inline ObjInput Num(double value) { return {kNumber, {value}}; }
+inline ObjInput Ln(double x1, double y1, double x2, double y2) { return {kLine, {x1, y1, x2, y2}}; }
+inline ObjInput Circ(double x, double y, double r) { return {kCircle, {x, y, r}}; }
 // An input with the check state the dependency marking may leave on it (2 or -N still exist).
-inline ObjSpec WithCheck(ObjSpec s, std::int16_t check) {
+inline ObjInput WithCheck(ObjInput s, std::int16_t check) {
   s.check = check;
   return s;
 }
-inline ObjSpec Invalid(ObjSpec s) { return WithCheck(s, kInvalid); }
+inline ObjInput Invalid(ObjInput s) { return WithCheck(s, kInvalid); }
 
 // Outputs start as an earlier evaluation left them: valid, at this stale place (a point at
 // (99, 99), a line from (99, 99) to (99, 100), a circle about (99, 99) of radius 99, the number
@@ -49,7 +49,7 @@ struct StepFigure {
     return {kind, index};
   }
 
-  ObjRef Add(const ObjSpec& s) {
+  ObjRef Add(const ObjInput& s) {
     const ObjRef ref = Append(s.kind);
     const double* v = s.v;
     switch (s.kind) {
@@ -114,11 +114,11 @@ struct StepFigure {
   }
 
   // Places the inputs, appends fresh outputs of the given kinds and a step joining them.
-  int Build(std::string_view code, const std::vector<ObjSpec>& inputs,
+  int Build(std::string_view code, const std::vector<ObjInput>& inputs,
             std::initializer_list<std::int16_t> outputKinds) {
     const int n = AddStep(code, {}, {});
     int slot = 1;
-    for (const ObjSpec& s : inputs) fig.StepIn[n][slot++] = Add(s);
+    for (const ObjInput& s : inputs) fig.StepIn[n][slot++] = Add(s);
     slot = 1;
     for (std::int16_t kind : outputKinds) fig.StepOut[n][slot++] = AddOutput(kind);
     return n;

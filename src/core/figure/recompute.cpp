@@ -74,7 +74,8 @@ void EvalStep(Figure& fig, Alerts& alerts, int n) {
   const ProcCode& code = fig.StepCode[n];
   if (code.Packed() == kCalc) EvalCalcStep(fig, n);
   fig.CurrentStep = static_cast<std::int16_t>(n);
-  for (int i = 1; i <= kSlots; ++i) fig.CurrentOutputs[i] = fig.StepOut[n][i].index;
+  const StepSlots& out = fig.StepOut[n];
+  for (int i = 1; i <= kSlots; ++i) fig.CurrentOutputs[i] = out[i].index;
   switch (code.FirstLetter()) {
     case U'N': EvalNumberStep(fig, alerts, n); break;
     case U'P': EvalPointStep(fig, alerts, n); break;

@@ -1,8 +1,10 @@
 #include <cmath>
+#include <optional>
 
 #include "geometry/evaluators.h"
 #include "geometry/primitives.h"
 #include "geometry/step_io.h"
+#include "geometry/value_primitives.h"
 
 namespace zm {
 
@@ -12,42 +14,33 @@ namespace {
 constexpr double kOnCircle = 0.01;
 
 void ThroughTwoPoints(StepIo& io) {
-  LineRec out;
-  LineThrough2Points(io.Point(1), io.Point(2), out);
-  io.Store(1, out);
+  const PointRec& p = io.Point(1);
+  const PointRec& q = io.Point(2);
+  io.Store(1, AllValid(p, q) ? LineThrough(At(p), At(q)) : std::nullopt);
 }
 
-// A valid line from `start` in the unit direction `d`, its second end one unit along.
-LineRec LineFrom(Vec2 start, Vec2 d) {
-  LineRec l;
-  l.end1 = start;
-  l.end2 = {start.x + d.x, start.y + d.y};
-  l.direction = d;
-  l.check = kValid;
-  return l;
-}
+// A line from `start` in the unit direction `d`, its second end one unit along.
+LineGeometry LineFrom(Vec2 start, Vec2 d) { return {start, {start.x + d.x, start.y + d.y}, d}; }
 
 void Parallel(StepIo& io) {
   const LineRec& l = io.Line(1);
   const PointRec& p = io.Point(2);
-  io.Store(1, AllValid(l, p) ? LineFrom({p.x, p.y}, l.direction) : LineRec{});
+  io.Store(1, AllValid(l, p) ? std::optional(LineFrom(At(p), l.direction)) : std::nullopt);
 }
 
 // The perpendicular runs from the point to its foot; the foot is also given as a point.
 void PerpendicularAndFoot(StepIo& io) {
   const LineRec& l = io.Line(1);
-  LineRec out;
-  PerpendicularLine(l, io.Point(2), out);
-  PointRec foot;
-  CrossLL(l, out, foot);
+  const PointRec& p = io.Point(2);
+  const std::optional<LineGeometry> out =
+      AllValid(l, p) ? PerpendicularThrough(Geometry(l), At(p)) : std::nullopt;
   io.Store(1, out);
-  io.Store(2, foot);
+  io.Store(2, out ? Meet(Geometry(l), *out) : std::nullopt);
 }
 
 void Bisector(StepIo& io) {
-  LineRec out;
-  PerpendicularBisector(io.Line(1), out);
-  io.Store(1, out);
+  const LineRec& segment = io.Line(1);
+  io.Store(1, AllValid(segment) ? BisectorOf(Geometry(segment)) : std::nullopt);
 }
 
 // Both tangents start at the point and run away from the circle. With (dx, dy) from the point
@@ -57,7 +50,7 @@ void Bisector(StepIo& io) {
 void TangentsFromPoint(StepIo& io) {
   const PointRec& p = io.Point(1);
   const CircleRec& c = io.Circle(2);
-  LineRec first, second;
+  std::optional<LineGeometry> first, second;
   const double dx = c.centre.x - p.x;
   const double dy = c.centre.y - p.y;
   const double r = c.radius;
@@ -67,8 +60,8 @@ void TangentsFromPoint(StepIo& io) {
     Vec2 u1{-root * dx - r * dy, r * dx - root * dy};
     Vec2 u2{r * dy - root * dx, -r * dx - root * dy};
     if (VecNormalize(u1) == kTrue && VecNormalize(u2) == kTrue) {
-      first = LineFrom({p.x, p.y}, u1);
-      second = LineFrom({p.x, p.y}, u2);
+      first = LineFrom(At(p), u1);
+      second = LineFrom(At(p), u2);
     }
   }
   io.StoreBoth(first, second);
@@ -76,12 +69,12 @@ void TangentsFromPoint(StepIo& io) {
 
 // One common tangent of two circles. (a, b) is the tangent's unit normal, solved from
 // (a, b) . (c2 - c1) = -e; the line touches the first circle at c1 + side r1 (a, b).
-LineRec CommonTangent(const CircleRec& c1, const CircleRec& c2, double e, double side) {
-  LineRec out;
+std::optional<LineGeometry> CommonTangent(const CircleRec& c1, const CircleRec& c2, double e,
+                                          double side) {
   const double dx = c2.centre.x - c1.centre.x;
   const double dy = c2.centre.y - c1.centre.y;
   const double d = dx * dx + dy * dy;
-  if (!AllValid(c1, c2) || d <= 0 || d - e * e < 0) return out;
+  if (!AllValid(c1, c2) || d <= 0 || d - e * e < 0) return std::nullopt;
   const double w = std::sqrt(d - e * e);
   const double a = -(e * dx + w * dy) / d;
   const double b = (w * dx - e * dy) / d;
@@ -105,33 +98,33 @@ void InternalTangents(StepIo& io) {
 }
 
 void Polar(StepIo& io) {
-  LineRec out;
-  PolarLine(io.Point(1), io.Circle(2), out);
-  io.Store(1, out);
+  const PointRec& p = io.Point(1);
+  const CircleRec& c = io.Circle(2);
+  io.Store(1, AllValid(p, c) ? PolarOf(At(p), Geometry(c)) : std::nullopt);
 }
 
 void AngleBisectorStep(StepIo& io) {
-  LineRec out;
-  AngleBisector(io.Point(1), io.Point(2), io.Point(3), out);
-  io.Store(1, out);
+  const PointRec& p = io.Point(1);
+  const PointRec& q = io.Point(2);
+  const PointRec& r = io.Point(3);
+  io.Store(1, AllValid(p, q, r) ? AngleBisectorAt(At(p), At(q), At(r)) : std::nullopt);
 }
 
 // The m-th of n equal parts of the signed angle, as a line from the vertex. n = 0 has no
 // parts; it is refused before the angle is measured, so a step that cannot succeed shows no
-// message.
+// message. An angle that cannot be measured counts as 0.
 void AnglePart(StepIo& io) {
   const PointRec& arm = io.Point(1);
   const PointRec& vertex = io.Point(2);
   const PointRec& other = io.Point(3);
   const NumberRec& parts = io.Number(4);
   const NumberRec& part = io.Number(5);
-  LineRec out;
+  std::optional<LineGeometry> out;
   if (AllValid(arm, vertex, other, parts, part) && parts.value != 0) {
-    NumberRec angle;
-    AngleSigned(arm, vertex, other, angle, io.alerts());
-    PointRec turned;
-    RotatePoint(arm, vertex, ConstantNumber(part.value * angle.value / parts.value), turned);
-    LineThrough2Points(vertex, turned, out);
+    const double angle = SignedAngleAt(At(arm), At(vertex), At(other), io.alerts()).value_or(0);
+    const std::optional<Vec2> turned =
+        RotationAt(At(arm), At(vertex), part.value * angle / parts.value);
+    if (turned) out = LineThrough(At(vertex), *turned);
   }
   io.Store(1, out);
 }
@@ -151,8 +144,10 @@ constexpr StepProc kLineProcs[] = {
     {PackCode("LH2"), AnglePart},
 };
 
+constexpr ProcTable kLineTable(kLineProcs);
+
 }  // namespace
 
-void EvalLineStep(Figure& fig, Alerts& alerts, int step) { RunStep(kLineProcs, fig, alerts, step); }
+void EvalLineStep(Figure& fig, Alerts& alerts, int step) { RunStep(kLineTable, fig, alerts, step); }
 
 }  // namespace zm

@@ -1,8 +1,11 @@
 #include <cmath>
+#include <optional>
 
 #include "geometry/evaluators.h"
 #include "geometry/primitives.h"
+#include "geometry/proc_table.h"
 #include "geometry/step_io.h"
+#include "geometry/value_primitives.h"
 
 namespace zm {
 
@@ -34,28 +37,39 @@ class Inputs {
   const StepSlots& slots_;
 };
 
-// Each measurement writes value and check of `result`, which starts as a copy of the output;
-// leaving the value alone keeps the last one.
-using Measure = void (*)(const Inputs& in, Alerts& alerts, NumberRec& result);
+// What a measurement writes: it starts as the output's value and check state; leaving the value
+// alone keeps the last one.
+struct Measured {
+  double value = 0;
+  std::int16_t check = kInvalid;
+};
+
+using Measure = void (*)(const Inputs& in, Alerts& alerts, Measured& result);
 
 struct NumberProc {
   std::uint64_t code;
   Measure measure;
 };
 
-PointRec CentreOf(const CircleRec& c) {
-  PointRec centre;
-  CentreAsPoint(c, centre);
-  return centre;
+// A measure, or check 0 and the last value when there is none.
+void Put(Measured& result, const std::optional<double>& value) {
+  if (value) result.value = *value;
+  result.check = value ? kValid : kInvalid;
+}
+
+std::optional<Vec2> CentreOf(const CircleRec& c) {
+  return AllValid(c) ? CentreAt(Geometry(c)) : std::nullopt;
 }
 
 // Distances.
 
-void DistanceOfPoints(const Inputs& in, Alerts&, NumberRec& result) {
-  DistancePP(in.Point(1), in.Point(2), result);
+void DistanceOfPoints(const Inputs& in, Alerts&, Measured& result) {
+  const PointRec& p = in.Point(1);
+  const PointRec& q = in.Point(2);
+  Put(result, AllValid(p, q) ? DistanceBetween(At(p), At(q)) : std::nullopt);
 }
 
-void DistanceOfLines(const Inputs& in, Alerts&, NumberRec& result) {
+void DistanceOfLines(const Inputs& in, Alerts&, Measured& result) {
   const LineRec& a = in.Line(1);
   const LineRec& b = in.Line(2);
   if (a.check == kInvalid || b.check == kInvalid) {
@@ -69,55 +83,63 @@ void DistanceOfLines(const Inputs& in, Alerts&, NumberRec& result) {
     result.check = kValid;
     return;
   }
-  const PointRec start = PointAt(a.end1, kValid);
-  LineRec across;
-  PointRec foot;
-  PerpendicularLine(a, start, across);
-  CrossLL(across, b, foot);
-  DistancePP(start, foot, result);
+  const std::optional<LineGeometry> across = PerpendicularThrough(Geometry(a), a.end1);
+  const std::optional<Vec2> foot = across ? Meet(*across, Geometry(b)) : std::nullopt;
+  Put(result, foot ? DistanceBetween(a.end1, *foot) : std::nullopt);
 }
 
-void DistanceOfCircles(const Inputs& in, Alerts&, NumberRec& result) {
+void DistanceOfCircles(const Inputs& in, Alerts&, Measured& result) {
   const CircleRec& a = in.Circle(1);
   const CircleRec& b = in.Circle(2);
-  DistancePP(CentreOf(a), CentreOf(b), result);
+  const std::optional<Vec2> centreA = CentreOf(a);
+  const std::optional<Vec2> centreB = CentreOf(b);
+  Put(result, centreA && centreB ? DistanceBetween(*centreA, *centreB) : std::nullopt);
   if (result.check == kInvalid) return;
   // Touching, overlapping and nested circles are 0 apart.
   result.value = std::fmax(result.value - a.radius - b.radius, 0);
 }
 
-void DistanceOfLineAndCircle(const Inputs& in, Alerts&, NumberRec& result) {
+void DistanceOfLineAndCircle(const Inputs& in, Alerts&, Measured& result) {
+  const LineRec& l = in.Line(1);
   const CircleRec& c = in.Circle(2);
-  DistancePL(CentreOf(c), in.Line(1), result);
+  const std::optional<Vec2> centre = CentreOf(c);
+  Put(result, centre && AllValid(l) ? DistanceToLine(*centre, Geometry(l)) : std::nullopt);
   // A line that cuts the circle is a negative distance away.
   if (result.check != kInvalid) result.value -= c.radius;
 }
 
-void DistanceOfPointAndCircle(const Inputs& in, Alerts&, NumberRec& result) {
-  DistancePC(in.Point(1), in.Circle(2), result);
+void DistanceOfPointAndCircle(const Inputs& in, Alerts&, Measured& result) {
+  const PointRec& p = in.Point(1);
+  const CircleRec& c = in.Circle(2);
+  Put(result, AllValid(p, c) ? DistanceToCircle(At(p), Geometry(c)) : std::nullopt);
 }
 
-void DistanceOfPointAndLine(const Inputs& in, Alerts&, NumberRec& result) {
-  DistancePL(in.Point(1), in.Line(2), result);
+void DistanceOfPointAndLine(const Inputs& in, Alerts&, Measured& result) {
+  const PointRec& p = in.Point(1);
+  const LineRec& l = in.Line(2);
+  Put(result, AllValid(p, l) ? DistanceToLine(At(p), Geometry(l)) : std::nullopt);
 }
 
 // Angles of three points, vertex at the second.
 
-void SignedAngle(const Inputs& in, Alerts& alerts, NumberRec& result) {
-  AngleSigned(in.Point(1), in.Point(2), in.Point(3), result, alerts);
+void SignedAngle(const Inputs& in, Alerts& alerts, Measured& result) {
+  const PointRec& p = in.Point(1);
+  const PointRec& q = in.Point(2);
+  const PointRec& r = in.Point(3);
+  Put(result, AllValid(p, q, r) ? SignedAngleAt(At(p), At(q), At(r), alerts) : std::nullopt);
 }
 
-void AngleSize(const Inputs& in, Alerts& alerts, NumberRec& result) {
+void AngleSize(const Inputs& in, Alerts& alerts, Measured& result) {
   SignedAngle(in, alerts, result);
   if (result.check != kInvalid) result.value = std::fabs(result.value);
 }
 
-void FullTurnAngle(const Inputs& in, Alerts& alerts, NumberRec& result) {
+void FullTurnAngle(const Inputs& in, Alerts& alerts, Measured& result) {
   SignedAngle(in, alerts, result);
   if (result.check != kInvalid && result.value < 0) result.value += 360;
 }
 
-void AngleOfLines(const Inputs& in, Alerts&, NumberRec& result) {
+void AngleOfLines(const Inputs& in, Alerts&, Measured& result) {
   const LineRec& a = in.Line(1);
   const LineRec& b = in.Line(2);
   if (a.check == kInvalid || b.check == kInvalid) {
@@ -132,23 +154,26 @@ void AngleOfLines(const Inputs& in, Alerts&, NumberRec& result) {
 
 // Areas.
 
-void AreaFromSidesAndAngle(const Inputs& in, Alerts&, NumberRec& result) {
+void AreaFromSidesAndAngle(const Inputs& in, Alerts&, Measured& result) {
   const PointRec& p = in.Point(1);
   const PointRec& q = in.Point(2);
   const PointRec& r = in.Point(3);
-  NumberRec pq, qr, angle;
-  DistancePP(p, q, pq);
-  DistancePP(q, r, qr);
-  AngleUnsigned(p, q, r, angle);
-  if (pq.check == kInvalid || qr.check == kInvalid || angle.check == kInvalid) {
+  if (!AllValid(p, q, r)) {
     result.check = kInvalid;
     return;
   }
-  result.value = pq.value * qr.value * std::sin(angle.value * kPi / 180) / 2;
+  const std::optional<double> pq = DistanceBetween(At(p), At(q));
+  const std::optional<double> qr = DistanceBetween(At(q), At(r));
+  const std::optional<double> angle = UnsignedAngleAt(At(p), At(q), At(r));
+  if (!pq || !qr || !angle) {
+    result.check = kInvalid;
+    return;
+  }
+  result.value = *pq * *qr * std::sin(*angle * kPi / 180) / 2;
   result.check = kValid;
 }
 
-void SignedArea(const Inputs& in, Alerts&, NumberRec& result) {
+void SignedArea(const Inputs& in, Alerts&, Measured& result) {
   const PointRec& p = in.Point(1);
   const PointRec& q = in.Point(2);
   const PointRec& r = in.Point(3);
@@ -163,13 +188,13 @@ void SignedArea(const Inputs& in, Alerts&, NumberRec& result) {
 
 // Lengths of a circle.
 
-void Circumference(const Inputs& in, Alerts&, NumberRec& result) {
+void Circumference(const Inputs& in, Alerts&, Measured& result) {
   const CircleRec& c = in.Circle(1);
   result.check = c.check == kInvalid ? kInvalid : kValid;
   if (result.check != kInvalid) result.value = kTwoPi * c.radius;
 }
 
-void Radius(const Inputs& in, Alerts&, NumberRec& result) {
+void Radius(const Inputs& in, Alerts&, Measured& result) {
   const CircleRec& c = in.Circle(1);
   result.check = c.check == kInvalid ? kInvalid : kValid;
   if (result.check != kInvalid) result.value = c.radius;
@@ -178,7 +203,7 @@ void Radius(const Inputs& in, Alerts&, NumberRec& result) {
 // Functions of a number in degrees.
 
 template <double (*F)(double)>
-void FunctionOfDegrees(const Inputs& in, Alerts&, NumberRec& result) {
+void FunctionOfDegrees(const Inputs& in, Alerts&, Measured& result) {
   const NumberRec& t = in.Number(1);
   result.check = t.check == kInvalid ? kInvalid : kValid;
   if (result.check != kInvalid) result.value = F(t.value * kPi / 180);
@@ -195,7 +220,7 @@ double RoundHalfEven(double t) {
 
 // The angle is first taken to the nearest whole degree; within half a degree of a multiple of
 // 90 (0 included) the tangent is not measured.
-void Tangent(const Inputs& in, Alerts&, NumberRec& result) {
+void Tangent(const Inputs& in, Alerts&, Measured& result) {
   const NumberRec& t = in.Number(1);
   if (t.check == kInvalid) {
     result.check = kInvalid;
@@ -232,23 +257,21 @@ constexpr NumberProc kNumberProcs[] = {
     {PackCode("NTAN"), Tangent},
 };
 
+constexpr ProcTable kNumberTable(kNumberProcs);
+
 }  // namespace
 
 void EvalNumberStep(Figure& fig, Alerts& alerts, int step) {
-  const std::uint64_t code = fig.StepCode[step].Packed();
   const int outIndex = fig.StepOut[step][1].index;
-  if (!fig.Numbers.Holds(outIndex)) return;
-  for (const NumberProc& proc : kNumberProcs) {
-    if (proc.code != code) continue;
-    NumberRec& out = fig.Numbers[outIndex];
-    NumberRec result = out;
-    proc.measure(Inputs(fig, fig.StepIn[step]), alerts, result);
-    // Only value and check change; a value that overflowed never reaches the table.
-    const bool finite = std::isfinite(result.value);
-    if (finite) out.value = result.value;
-    out.check = finite && result.check != kInvalid ? kValid : kInvalid;
-    return;
-  }
+  const NumberProc* proc = kNumberTable.Find(fig.StepCode[step].Packed());
+  if (proc == nullptr || !fig.Numbers.Holds(outIndex)) return;
+  NumberRec& out = fig.Numbers[outIndex];
+  Measured result{out.value, out.check};
+  proc->measure(Inputs(fig, fig.StepIn[step]), alerts, result);
+  // Only value and check change; a value that overflowed never reaches the table.
+  const bool finite = std::isfinite(result.value);
+  if (finite) out.value = result.value;
+  out.check = finite && result.check != kInvalid ? kValid : kInvalid;
 }
 
 }  // namespace zm

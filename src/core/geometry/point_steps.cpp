@@ -5,6 +5,7 @@
 #include "geometry/primitives.h"
 #include "geometry/solution_order.h"
 #include "geometry/step_io.h"
+#include "geometry/value_primitives.h"
 
 namespace zm {
 
@@ -13,111 +14,98 @@ namespace {
 // A divisor whose real and imaginary parts are both smaller than this counts as zero.
 constexpr double kSmallestDivisor = 0.01;
 
-using TriangleCentre = void (*)(const PointRec&, const PointRec&, const PointRec&, PointRec&);
 
 template <TriangleCentre centre>
 void CentreOfTriangle(StepIo& io) {
-  PointRec out;
-  centre(io.Point(1), io.Point(2), io.Point(3), out);
-  io.Store(1, out);
+  const PointRec& a = io.Point(1);
+  const PointRec& b = io.Point(2);
+  const PointRec& c = io.Point(3);
+  io.Store(1, AllValid(a, b, c) ? centre(At(a), At(b), At(c)) : std::nullopt);
 }
 
 void Centroid(StepIo& io) {
   const PointRec& a = io.Point(1);
   const PointRec& b = io.Point(2);
   const PointRec& c = io.Point(3);
-  PointRec out;
-  if (AllValid(a, b, c)) out = PointAt({(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3}, kValid);
-  io.Store(1, out);
-}
-
-// The altitudes from the third and from the second vertex meet in the orthocentre.
-void Orthocentre(StepIo& io) {
-  const PointRec& a = io.Point(1);
-  const PointRec& b = io.Point(2);
-  const PointRec& c = io.Point(3);
-  LineRec sideAB, sideAC, altitudeC, altitudeB;
-  LineThrough2Points(a, b, sideAB);
-  LineThrough2Points(a, c, sideAC);
-  PerpendicularLine(sideAB, c, altitudeC);
-  PerpendicularLine(sideAC, b, altitudeB);
-  PointRec out;
-  CrossLL(altitudeC, altitudeB, out);
-  io.Store(1, out);
+  std::optional<Vec2> at;
+  if (AllValid(a, b, c)) at = Vec2{(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3};
+  io.Store(1, at);
 }
 
 void LinesCrossing(StepIo& io) {
-  PointRec out;
-  CrossLL(io.Line(1), io.Line(2), out);
-  io.Store(1, out);
+  const LineRec& l1 = io.Line(1);
+  const LineRec& l2 = io.Line(2);
+  io.Store(1, AllValid(l1, l2) ? Meet(Geometry(l1), Geometry(l2)) : std::nullopt);
 }
 
 void LineCircleCrossing(StepIo& io) {
-  PointRec first, second;
+  const LineRec& l = io.Line(1);
+  const CircleRec& c = io.Circle(2);
   SolutionOrder order = SolutionOrderOf(io.fig());
-  CrossLC(io.Line(1), io.Circle(2), first, second, order);
-  io.StoreBoth(first, second);
+  io.StoreBoth(AllValid(l, c) ? MeetLineCircle(Geometry(l), Geometry(c), order) : std::nullopt);
 }
 
 void CirclesCrossing(StepIo& io) {
-  PointRec first, second;
+  const CircleRec& c1 = io.Circle(1);
+  const CircleRec& c2 = io.Circle(2);
   SolutionOrder order = SolutionOrderOf(io.fig());
-  CrossCC(io.Circle(1), io.Circle(2), first, second, order);
-  io.StoreBoth(first, second);
+  io.StoreBoth(AllValid(c1, c2) ? MeetCircles(Geometry(c1), Geometry(c2), order) : std::nullopt);
 }
 
 void Division(StepIo& io) {
-  PointRec out;
-  DivisionPoint(io.Point(1), io.Point(2), io.Number(3), io.Number(4), out);
-  io.Store(1, out);
+  const PointRec& p = io.Point(1);
+  const PointRec& q = io.Point(2);
+  const NumberRec& m = io.Number(3);
+  const NumberRec& n = io.Number(4);
+  io.Store(1, AllValid(p, q, m, n) ? DivisionAt(At(p), At(q), m.value, n.value) : std::nullopt);
 }
 
 void Extension(StepIo& io) {
-  PointRec out;
-  ExtensionPoint(io.Point(1), io.Point(2), io.Number(3), out);
-  io.Store(1, out);
+  const PointRec& p = io.Point(1);
+  const PointRec& q = io.Point(2);
+  const NumberRec& k = io.Number(3);
+  io.Store(1, AllValid(p, q, k) ? ExtensionAt(At(p), At(q), k.value) : std::nullopt);
 }
 
 void Rotation(StepIo& io) {
-  PointRec out;
-  RotatePoint(io.Point(1), io.Point(2), io.Number(3), out);
-  io.Store(1, out);
+  const PointRec& p = io.Point(1);
+  const PointRec& centre = io.Point(2);
+  const NumberRec& degrees = io.Number(3);
+  io.Store(1, AllValid(p, centre, degrees) ? RotationAt(At(p), At(centre), degrees.value)
+                                           : std::nullopt);
 }
 
 // The point mirrored through its foot on the line.
 void LineReflection(StepIo& io) {
   const PointRec& p = io.Point(1);
-  LineRec toFoot;
-  PerpendicularLine(io.Line(2), p, toFoot);
-  PointRec out;
-  PointSymmetry(p, PointAt(toFoot.end2, toFoot.check), out);
-  io.Store(1, out);
+  const LineRec& l = io.Line(2);
+  std::optional<Vec2> at;
+  if (AllValid(p, l)) {
+    const std::optional<LineGeometry> toFoot = PerpendicularThrough(Geometry(l), At(p));
+    if (toFoot) at = ReflectionAt(At(p), toFoot->end2);
+  }
+  io.Store(1, at);
 }
 
 void PointReflection(StepIo& io) {
-  PointRec out;
-  PointSymmetry(io.Point(1), io.Point(2), out);
-  io.Store(1, out);
+  const PointRec& p = io.Point(1);
+  const PointRec& centre = io.Point(2);
+  io.Store(1, AllValid(p, centre) ? ReflectionAt(At(p), At(centre)) : std::nullopt);
 }
 
 // The inverse is the foot of the point on its own polar.
 void Inversion(StepIo& io) {
   const PointRec& p = io.Point(1);
-  LineRec polar, toFoot;
-  PolarLine(p, io.Circle(2), polar);
-  PerpendicularLine(polar, p, toFoot);
-  PointRec out;
-  CrossLL(polar, toFoot, out);
-  io.Store(1, out);
+  const CircleRec& c = io.Circle(2);
+  std::optional<Vec2> at;
+  if (AllValid(p, c)) {
+    const std::optional<LineGeometry> polar = PolarOf(At(p), Geometry(c));
+    if (polar) at = FootAt(*polar, At(p));
+  }
+  io.Store(1, at);
 }
 
 // Points as complex numbers x + iy.
-
-Vec2 At(const PointRec& p) { return {p.x, p.y}; }
-
-PointRec ResultPoint(std::optional<Vec2> at) {
-  return at ? PointAt(*at, kValid) : PointRec{};
-}
 
 bool NearZero(Vec2 z) {
   return std::abs(z.x) < kSmallestDivisor && std::abs(z.y) < kSmallestDivisor;
@@ -140,7 +128,7 @@ template <ComplexOp op>
 void Complex(StepIo& io) {
   const PointRec& p = io.Point(1);
   const PointRec& q = io.Point(2);
-  io.Store(1, ResultPoint(AllValid(p, q) ? op(At(p), At(q)) : std::nullopt));
+  io.Store(1, AllValid(p, q) ? op(At(p), At(q)) : std::nullopt);
 }
 
 void Reciprocal(StepIo& io) {
@@ -150,7 +138,7 @@ void Reciprocal(StepIo& io) {
     const double norm = p.x * p.x + p.y * p.y;
     at = Vec2{p.x / norm, -p.y / norm};
   }
-  io.Store(1, ResultPoint(at));
+  io.Store(1, at);
 }
 
 // The argument in [0, 2 pi), from the arctangent: the cut of a non-integer power runs along
@@ -178,24 +166,24 @@ void Power(StepIo& io) {
     const double phi = Argument(At(p));
     at = Vec2{scale * std::cos(n * phi), scale * std::sin(n * phi)};
   }
-  io.Store(1, ResultPoint(at));
+  io.Store(1, at);
 }
 
 void FromCoordinates(StepIo& io) {
   const NumberRec& x = io.Number(1);
   const NumberRec& y = io.Number(2);
-  io.Store(1, AllValid(x, y) ? PointAt({x.value, y.value}, kValid) : PointRec{});
+  io.Store(1, AllValid(x, y) ? std::optional(Vec2{x.value, y.value}) : std::nullopt);
 }
 
 // Codes that are not listed ("PNEW", "PNEQ", "PBND", ...) change nothing: free and bound points
 // move through dragging and their bindings, and composite codes are expanded into listed ones.
 constexpr StepProc kPointProcs[] = {
-    {PackCode("P1"), CentreOfTriangle<Circumcentre>},
-    {PackCode("P2"), CentreOfTriangle<Incentre>},
+    {PackCode("P1"), CentreOfTriangle<CircumcentreAt>},
+    {PackCode("P2"), CentreOfTriangle<IncentreAt>},
     {PackCode("P3"), Centroid},
-    {PackCode("P4"), Orthocentre},
-    {PackCode("P5"), CentreOfTriangle<Excentre>},
-    {PackCode("P6"), CentreOfTriangle<NinePointCentre>},
+    {PackCode("P4"), CentreOfTriangle<OrthocentreAt>},
+    {PackCode("P5"), CentreOfTriangle<ExcentreAt>},
+    {PackCode("P6"), CentreOfTriangle<NinePointCentreAt>},
     {PackCode("PC1"), LinesCrossing},
     {PackCode("PC2"), LineCircleCrossing},
     {PackCode("PC3"), CirclesCrossing},
@@ -214,8 +202,10 @@ constexpr StepProc kPointProcs[] = {
     {PackCode("PXY"), FromCoordinates},
 };
 
+constexpr ProcTable kPointTable(kPointProcs);
+
 }  // namespace
 
-void EvalPointStep(Figure& fig, Alerts& alerts, int step) { RunStep(kPointProcs, fig, alerts, step); }
+void EvalPointStep(Figure& fig, Alerts& alerts, int step) { RunStep(kPointTable, fig, alerts, step); }
 
 }  // namespace zm

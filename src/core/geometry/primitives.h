@@ -5,7 +5,10 @@
 // rule: if any input record has check 0, every output gets check 0 and keeps its coordinates;
 // a degenerate case listed for a primitive does the same; on success the geometric fields are
 // written and the check becomes -1. Angles are radians inside and degrees in NumberRecs.
+// The computations themselves work on plain values (geometry/value_primitives.h); the
+// functions here carry records to and from them.
 
+#include <cmath>
 #include <cstdint>
 
 #include "figure/records.h"
@@ -31,13 +34,35 @@ struct Mat2 {
   double m11 = 0, m12 = 0, m21 = 0, m22 = 0;
 };
 
-// Vector operations.
-double VecLength(Vec2 v);
-std::int16_t VecNormalize(Vec2& v);  // -1 on success; 0 (v unchanged) when shorter than 0.01
-double VecDot(Vec2 u, Vec2 v);
-double Det2(const Mat2& m);
-std::int16_t Inverse2(const Mat2& m, Mat2& inverse);  // 0 when |det| < 0.01
-Vec2 MulMatVec(const Mat2& m, Vec2 v);
+// Vector operations, defined here so that every computation can inline them.
+inline double VecLength(Vec2 v) { return std::sqrt(v.x * v.x + v.y * v.y); }
+
+// -1 on success; 0 (v unchanged) when shorter than 0.01.
+inline std::int16_t VecNormalize(Vec2& v) {
+  const double length = VecLength(v);
+  // Written so that a length that is not a number fails as well.
+  if (!(length >= kShortestVector) || !std::isfinite(length)) return kFalse;
+  const double k = 1 / length;
+  v = {k * v.x, k * v.y};
+  return kTrue;
+}
+
+inline double VecDot(Vec2 u, Vec2 v) { return u.x * v.x + u.y * v.y; }
+
+inline double Det2(const Mat2& m) { return m.m11 * m.m22 - m.m21 * m.m12; }
+
+// 0 when |det| < 0.01.
+inline std::int16_t Inverse2(const Mat2& m, Mat2& inverse) {
+  const double det = Det2(m);
+  if (!(std::fabs(det) >= kParallelDet)) return kFalse;
+  inverse = {m.m22 / det, -m.m12 / det, -m.m21 / det, m.m11 / det};
+  return kTrue;
+}
+
+inline Vec2 MulMatVec(const Mat2& m, Vec2 v) {
+  return {m.m11 * v.x + m.m12 * v.y, m.m21 * v.x + m.m22 * v.y};
+}
+
 double ArcCosAngle(double c);  // radians in (-pi/2, pi/2]
 
 // A number record holding a constant, valid value (the fixed ratios of midpoints and the like).

@@ -2,14 +2,17 @@
 // How a step evaluator reads the inputs of its step and writes the outputs.
 //
 // Only the index of a slot is used: the procedure code decides which table it names. Results
-// are computed into temporary records and stored through StepIo, so that an output record
-// changes only in its geometric fields and its check state, a failed result keeps its last
-// coordinates, and a result that is not finite (an overflow) never reaches the tables.
+// are computed as values (geometry/value_primitives.h) and stored through StepIo, so that an
+// output record changes only in its geometric fields and its check state, a failed result keeps
+// its last coordinates, and a result that is not finite (an overflow) never reaches the tables.
 
+#include <cstddef>
 #include <cstdint>
-#include <span>
+#include <optional>
 
 #include "figure/figure.h"
+#include "geometry/proc_table.h"
+#include "geometry/value_primitives.h"
 #include "platform/alerts.h"
 
 namespace zm {
@@ -28,16 +31,17 @@ class StepIo {
   const CircleRec& Circle(int slot) const { return fig_.Circles[in_[slot].index]; }
   const NumberRec& Number(int slot) const { return fig_.Numbers[in_[slot].index]; }
 
-  // Stores a result in output slot `slot`: its geometric fields and check -1 when it is valid
-  // and finite, otherwise only check 0. A slot that names no entry (such as the unused second
-  // output of a perpendicular) drops the result, so entry 0 of a table is never written.
-  void Store(int slot, const PointRec& result);
-  void Store(int slot, const LineRec& result);
-  void Store(int slot, const CircleRec& result);
+  // Stores a result in output slot `slot`: its geometric fields and check -1 when there is one
+  // and it is finite, otherwise only check 0. A slot that names no entry (such as the unused
+  // second output of a perpendicular) drops the result, so entry 0 of a table is never written.
+  void Store(int slot, const std::optional<Vec2>& result);
+  void Store(int slot, const std::optional<LineGeometry>& result);
+  void Store(int slot, const std::optional<CircleGeometry>& result);
 
   // The two solutions of one step into output slots 1 and 2: both, or neither.
-  void StoreBoth(const PointRec& first, const PointRec& second);
-  void StoreBoth(const LineRec& first, const LineRec& second);
+  void StoreBoth(const std::optional<TwoPoints>& solutions);
+  void StoreBoth(const std::optional<LineGeometry>& first,
+                 const std::optional<LineGeometry>& second);
 
  private:
   Figure& fig_;
@@ -45,12 +49,6 @@ class StepIo {
   const StepSlots& in_;
   const StepSlots& out_;
 };
-
-// True when no record has check state 0.
-template <class... Rec>
-bool AllValid(const Rec&... records) {
-  return ((records.check != kInvalid) && ...);
-}
 
 // A temporary point at `at` with the given check state (an end of a line taken as a point).
 inline PointRec PointAt(Vec2 at, std::int16_t check) {
@@ -69,6 +67,12 @@ struct StepProc {
 
 // Evaluates `step` by the entry of `procs` that carries the step's code. A code the table does
 // not list changes nothing.
-void RunStep(std::span<const StepProc> procs, Figure& fig, Alerts& alerts, int step);
+template <std::size_t N>
+void RunStep(const ProcTable<StepProc, N>& procs, Figure& fig, Alerts& alerts, int step) {
+  const StepProc* proc = procs.Find(fig.StepCode[step].Packed());
+  if (proc == nullptr) return;
+  StepIo io(fig, alerts, step);
+  proc->eval(io);
+}
 
 }  // namespace zm
