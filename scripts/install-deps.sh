@@ -6,6 +6,10 @@ packages=(
   build-essential cmake pkg-config
   googletest libgtest-dev libgmock-dev
   libbenchmark-dev
+  # Qt 6 for the raster and SVG surfaces (QtGui, QtSvg) and, later, the window.
+  qt6-base-dev qt6-svg-dev libqt6svg6
+  # A font with Japanese glyphs for the point labels in pictures.
+  fontconfig fonts-noto-cjk
 )
 
 missing=()
