@@ -36,7 +36,7 @@ class ExampleBuilder {
     rec.kind = 0;
     rec.independenceFlag = kTrue;
     rec.check = kValid;
-    AppendStep("PNEW", {}, {p});
+    AppendStep(fig_, "PNEW", {}, {p});
     return p;
   }
 
@@ -58,7 +58,7 @@ class ExampleBuilder {
       if (o.kind == kLine) fig_.Lines[ref.index].kind = o.lineKind;
       made.push_back(ref);
     }
-    AppendStep(code, inputs, made);
+    AppendStep(fig_, code, std::span<const ObjRef>(inputs.begin(), inputs.size()), made);
     return made;
   }
 
@@ -70,22 +70,12 @@ class ExampleBuilder {
   ObjRef Calc(const char* formula) {
     const ObjRef n = NewObject(kNumber);
     fig_.Numbers[n.index].formula.Assign(formula);
-    AppendStep("CALC", {}, {n});
+    AppendStep(fig_, "CALC", {}, {n});
     return n;
   }
 
  private:
   ObjRef NewObject(std::int16_t kind) { return {kind, ++fig_.ObjCount[kind]}; }
-
-  void AppendStep(const char* code, std::initializer_list<ObjRef> inputs,
-                  const std::vector<ObjRef>& outputs) {
-    const int n = ++fig_.StepCount;
-    fig_.StepCode[n].Assign(code);
-    int slot = 1;
-    for (ObjRef in : inputs) fig_.StepIn[n][slot++] = in;
-    slot = 1;
-    for (ObjRef out : outputs) fig_.StepOut[n][slot++] = out;
-  }
 
   Figure& fig_;
 };

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/cli.h"
+#include "cli/cli_run.h"
 
 namespace zm {
 namespace {
@@ -12,23 +12,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kSourceDir = ZM_SOURCE_DIR;
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // The report without its first line, which names the file.
 std::string WithoutFileName(const std::string& report) { return report.substr(report.find('\n')); }

@@ -14,13 +14,7 @@ class RecomputeTest : public ::testing::Test {
 
   // Appends a step; returns its index.
   int AddStep(const char* code, std::initializer_list<ObjRef> in, std::initializer_list<ObjRef> out) {
-    const int n = ++fig.StepCount;
-    fig.StepCode[n].Assign(code);
-    int i = 1;
-    for (ObjRef r : in) fig.StepIn[n][i++] = r;
-    i = 1;
-    for (ObjRef r : out) fig.StepOut[n][i++] = r;
-    return n;
+    return AppendStep(fig, code, in, out);
   }
 
   ObjRef AddFreePoint(double x, double y) {

@@ -104,13 +104,7 @@ struct StepFigure {
   // Appends a step with the given code, input and output references.
   int AddStep(std::string_view code, std::initializer_list<ObjRef> in,
               std::initializer_list<ObjRef> out) {
-    const int n = ++fig.StepCount;
-    fig.StepCode[n].Assign(code);
-    int slot = 1;
-    for (ObjRef r : in) fig.StepIn[n][slot++] = r;
-    slot = 1;
-    for (ObjRef r : out) fig.StepOut[n][slot++] = r;
-    return n;
+    return AppendStep(fig, code, in, out);
   }
 
   // Places the inputs, appends fresh outputs of the given kinds and a step joining them.

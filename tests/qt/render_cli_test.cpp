@@ -7,7 +7,7 @@
 #include <regex>
 #include <sstream>
 
-#include "cli/cli.h"
+#include "cli/cli_run.h"
 #include "qt/gui_session.h"
 
 namespace zm {
@@ -16,23 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kBench60 = std::string(ZM_SOURCE_DIR) + "/tests/fixtures/bench60.txt";
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 class RenderCliTest : public ::testing::Test {
  protected:
@@ -75,7 +58,7 @@ TEST_F(RenderCliTest, PngHasTheAskedSizeAndShowsTheFigureOnTheBackground) {
 TEST_F(RenderCliTest, SvgIsADocumentOfTheClientSizeWithTheLabels) {
   const CliRun run = Cli({"render", kBench60, Path("figure.svg"), "--size", "400x300"});
   ASSERT_EQ(run.status, kExitDone) << run.err;
-  const std::string svg = ReadText(Path("figure.svg"));
+  const std::string svg = ReadBytes(Path("figure.svg"));
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_NE(svg.find("viewBox=\"0 0 400 300\""), std::string::npos);
   EXPECT_NE(svg.find(">A</text>"), std::string::npos);

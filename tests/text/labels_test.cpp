@@ -15,12 +15,7 @@ class LabelsTest : public ::testing::Test {
   void SetUp() override { NewFigure(fig, kStandardCapacity); }
 
   int AddStep(std::string_view code, const std::vector<ObjRef>& in, ObjRef out) {
-    const int n = ++fig.StepCount;
-    fig.StepCode[n].Assign(code);
-    int slot = 1;
-    for (ObjRef ref : in) fig.StepIn[n][slot++] = ref;
-    fig.StepOut[n][1] = out;
-    return n;
+    return AppendStep(fig, code, in, std::span<const ObjRef>(&out, 1));
   }
 
   ObjRef AddNumber(std::string_view name, double value = 0, std::string_view formula = "") {

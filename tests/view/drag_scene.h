@@ -108,14 +108,7 @@ struct DragScene {
   }
 
   int AddStep(std::string_view code, std::initializer_list<ObjRef> in, std::initializer_list<ObjRef> out) {
-    Figure& fig = app.fig;
-    const int n = ++fig.StepCount;
-    fig.StepCode[n].Assign(code);
-    int slot = 1;
-    for (ObjRef r : in) fig.StepIn[n][slot++] = r;
-    slot = 1;
-    for (ObjRef r : out) fig.StepOut[n][slot++] = r;
-    return n;
+    return AppendStep(app.fig, code, in, out);
   }
 };
 

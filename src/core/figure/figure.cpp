@@ -159,6 +159,24 @@ void SetName(Figure& fig, ObjRef ref, std::string_view name) {
   }
 }
 
+int AppendStep(Figure& fig, std::string_view code, std::span<const ObjRef> inputs,
+               std::span<const ObjRef> outputs) {
+  if (fig.StepCount >= fig.StepCapacity()) return 0;
+  const int n = ++fig.StepCount;
+  fig.StepCode[n].Assign(code);
+  fig.StepIn[n] = StepSlots{};
+  fig.StepOut[n] = StepSlots{};
+  for (std::size_t i = 0; i < inputs.size() && i < kSlots; ++i) fig.StepIn[n][i + 1] = inputs[i];
+  for (std::size_t i = 0; i < outputs.size() && i < kSlots; ++i) fig.StepOut[n][i + 1] = outputs[i];
+  return n;
+}
+
+int AppendStep(Figure& fig, std::string_view code, std::initializer_list<ObjRef> inputs,
+               std::initializer_list<ObjRef> outputs) {
+  return AppendStep(fig, code, std::span<const ObjRef>(inputs.begin(), inputs.size()),
+                    std::span<const ObjRef>(outputs.begin(), outputs.size()));
+}
+
 std::string StepCodeText(const Figure& fig, int n) { return fig.StepCode[n].Trimmed(); }
 
 }  // namespace zm

@@ -3,6 +3,8 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <string>
 
 #include "figure/locus_tables.h"
@@ -73,6 +75,13 @@ std::string NameOf(const Figure& fig, ObjRef ref);
 
 // Stores a name: leading blanks removed, cut to the field width or filled with blanks.
 void SetName(Figure& fig, ObjRef ref, std::string_view name);
+
+// Appends a complete step with its code and its input and output references (slots 1 ... 5,
+// the rest null); returns its index. Beyond the step capacity nothing is appended and 0 is given.
+int AppendStep(Figure& fig, std::string_view code, std::span<const ObjRef> inputs,
+               std::span<const ObjRef> outputs);
+int AppendStep(Figure& fig, std::string_view code, std::initializer_list<ObjRef> inputs,
+               std::initializer_list<ObjRef> outputs);
 
 // The code of step n without trailing blanks.
 std::string StepCodeText(const Figure& fig, int n);
