@@ -58,16 +58,4 @@ std::size_t CharCount(std::string_view utf8) {
   return count;
 }
 
-std::u32string ToUtf32(std::string_view utf8) {
-  std::u32string out;
-  for (std::size_t pos = 0; pos < utf8.size();) out += NextCodePoint(utf8, pos);
-  return out;
-}
-
-std::string ToUtf8(std::u32string_view text) {
-  std::string out;
-  for (char32_t cp : text) AppendUtf8(out, cp);
-  return out;
-}
-
 }  // namespace zm

@@ -17,8 +17,6 @@ namespace zm {
 char32_t NextCodePoint(std::string_view text, std::size_t& pos);
 void AppendUtf8(std::string& out, char32_t cp);
 std::size_t CharCount(std::string_view utf8);
-std::u32string ToUtf32(std::string_view utf8);
-std::string ToUtf8(std::u32string_view text);
 
 template <int N>
 class FixedText {

@@ -12,15 +12,10 @@ namespace zm {
 // Mode numbers that activities push.
 inline constexpr std::int16_t kModeStandard = 2;
 inline constexpr std::int16_t kModeDeform = 6;
-inline constexpr std::int16_t kModeLoading = 8;
-inline constexpr std::int16_t kModeSaving = 9;
 inline constexpr std::int16_t kModeSelect = 13;
-inline constexpr std::int16_t kModeMultiSelect = 14;
 inline constexpr std::int16_t kModeSelectConstruct = 15;
 inline constexpr std::int16_t kModeComputing = 16;
 inline constexpr std::int16_t kModeConstruct = 17;
-inline constexpr std::int16_t kModeNumberChange = 22;
-inline constexpr std::int16_t kModeAddPoint = 28;
 
 // PushMode(-1) pops. A push beyond the stack's 100 entries is refused with a beep.
 void PushMode(App& app, std::int16_t mode);

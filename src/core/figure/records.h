@@ -7,11 +7,10 @@
 
 namespace zm {
 
-// The program's 16-bit booleans: 0 false, -1 true, switched with a bitwise not.
+// The program's 16-bit booleans: 0 false, -1 true.
 inline constexpr std::int16_t kTrue = -1;
 inline constexpr std::int16_t kFalse = 0;
 constexpr std::int16_t Bool16(bool b) { return b ? kTrue : kFalse; }
-constexpr std::int16_t Not16(std::int16_t b) { return static_cast<std::int16_t>(~b); }
 
 // ObjKind: which table an ObjRef names.
 inline constexpr std::int16_t kNumber = 0;

@@ -48,8 +48,6 @@ class ShortText {
 
   std::string_view View() const { return {chars_.data(), size_}; }
   std::size_t Size() const { return size_; }
-  char Back() const { return chars_[size_ - 1]; }
-  void PopBack() { --size_; }
 
  private:
   std::array<char, N> chars_;
