@@ -4,6 +4,7 @@
 #include "geometry/evaluators.h"
 #include "geometry/primitives.h"
 #include "geometry/proc_table.h"
+#include "geometry/rounding.h"
 #include "geometry/step_io.h"
 #include "geometry/value_primitives.h"
 
@@ -211,12 +212,6 @@ void FunctionOfDegrees(const Inputs& in, Alerts&, Measured& result) {
 
 double Sine(double radians) { return std::sin(radians); }
 double Cosine(double radians) { return std::cos(radians); }
-
-// The nearest integer, halves to the even one.
-double RoundHalfEven(double t) {
-  if (std::fabs(t - std::trunc(t)) == 0.5) return 2 * std::round(t / 2);
-  return std::round(t);
-}
 
 // The angle is first taken to the nearest whole degree; within half a degree of a multiple of
 // 90 (0 included) the tangent is not measured.

@@ -1,5 +1,7 @@
 #include "text/number_reading.h"
 
+#include "geometry/rounding.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -145,10 +147,7 @@ double ReadNumber(std::string_view text) {
 
 std::optional<std::int16_t> RoundToInt16(double x) {
   if (!std::isfinite(x)) return std::nullopt;
-  const double below = std::floor(x);
-  const double fraction = x - below;
-  double rounded = below;
-  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0)) rounded = below + 1;
+  const double rounded = RoundHalfEven(x);
   if (rounded < std::numeric_limits<std::int16_t>::min() ||
       rounded > std::numeric_limits<std::int16_t>::max())
     return std::nullopt;

@@ -7,7 +7,6 @@ namespace zm {
 
 FileStatus LoadFigure(App& app, const std::string& path) {
   app.CurrentFile = path;
-  NewFigure(app.fig, kStandardCapacity);
   const FileStatus status = FigureFile(app.fig, app.shell, app.CurrentFile, 'R');
   RecomputeFromScratch(app.fig, app.shell);
   TakeSnapshot(app.fig);

@@ -8,8 +8,8 @@
 
 namespace zm {
 
-// CurrentFile := path; the figure is emptied to the standard capacity and read; labels are
-// rebuilt; the steps are recomputed as a full redraw does and the snapshot is taken.
+// CurrentFile := path; the figure is emptied to the standard capacity and read (both by the
+// reader, which leaves the emptied figure when the file cannot be used); labels are rebuilt; the steps are recomputed as a full redraw does and the snapshot is taken.
 FileStatus LoadFigure(App& app, const std::string& path);
 
 // CurrentFile := path; labels are rebuilt and the figure is written.
