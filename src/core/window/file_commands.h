@@ -8,8 +8,9 @@
 
 namespace zm {
 
-// CurrentFile := path; the figure is emptied to the standard capacity and read (both by the
-// reader, which leaves the emptied figure when the file cannot be used); labels are rebuilt; the steps are recomputed as a full redraw does and the snapshot is taken.
+// CurrentFile := path; the reader empties the figure to the standard capacity, reads the file
+// (leaving the emptied figure when it cannot be used) and rebuilds the labels; then the steps
+// are recomputed as a full redraw does and the snapshot is taken.
 FileStatus LoadFigure(App& app, const std::string& path);
 
 // CurrentFile := path; labels are rebuilt and the figure is written.
